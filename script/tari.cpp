@@ -1,0 +1,14 @@
+#include "script/sections.h"
+
+namespace script {
+namespace {
+
+constexpr ScriptRow kRows[] = {
+    {-1, ""},  // placeholder until the rows are written
+};
+
+}  // namespace
+
+Section tariRows() { return Section(kRows).subspan(1); }
+
+}  // namespace script
