@@ -1,0 +1,84 @@
+#include "companies/company_register.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include "platform/registry/registry.h"
+#include "platform/ui/application.h"
+#include "platform/ui/components.h"
+
+namespace companies {
+
+namespace {
+
+void showE1() { ui::application().MessageBox("A aparut o eroare la citirea bazei de date! ", "Eroare 1", ui::MB_ICONERROR); }
+void showE2() { ui::application().MessageBox("A aparut o eroare la citirea bazei de date.", "Eroare 2", ui::MB_ICONERROR); }
+
+bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+std::string inverseaza(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
+
+std::string trim(std::string_view text) {
+    std::size_t first = 0, last = text.size();
+    while (first < last && isBlankOrControl(text[first])) ++first;
+    while (last > first && isBlankOrControl(text[last - 1])) --last;
+    return std::string(text.substr(first, last - first));
+}
+
+std::string cifreFirma(std::string_view entry) {
+    if (trim(entry).empty()) return "0";
+    std::string upper(entry);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::string text = trim(upper);
+    std::size_t first = text.find_first_of("0123456789_");
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string numeBaza(std::string_view entry) { return "db" + cifreFirma(entry); }
+
+std::string numeSursaDate(std::string_view entry) { return numeBaza(entry) + "PGSQLDSN"; }
+
+void incarcaListaFirme(ui::ComboBox& list) {
+    reg::Registry registry(reg::RootKey::ClassesRoot);
+    if (!registry.OpenKey(kRegisterKey, true)) {
+        showE1();
+        return;
+    }
+    try {
+        list.Clear();
+        std::vector<std::string> entries;
+        for (const std::string& name : registry.GetValueNames()) {
+            std::string entry = inverseaza(name);
+            if (!trim(entry).empty()) entries.push_back(entry);
+        }
+        list.SetItems(entries);
+        registry.CloseKey();
+    } catch (const std::exception&) {
+        showE2();
+    }
+    list.SetItemIndex(0);
+}
+
+std::string primaFirma() {
+    reg::Registry registry(reg::RootKey::ClassesRoot);
+    if (!registry.OpenKey(kRegisterKey, true)) {
+        showE1();
+        return "0";
+    }
+    try {
+        std::vector<std::string> names = registry.GetValueNames();
+        if (names.empty()) throw reg::RegistryError("the company register is empty");
+        std::string entry = inverseaza(names.front());
+        registry.CloseKey();
+        return entry;
+    } catch (const std::exception&) {
+        showE2();
+        return "0";
+    }
+}
+
+}  // namespace companies
