@@ -1,5 +1,7 @@
 #include "backup/backup_dialog.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -56,13 +58,9 @@ fs::path defaultDumpToolPath(const fs::path& root) {
 }
 
 std::string shellQuote(std::string_view word) {
-    constexpr std::string_view safe =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-.,/:@%+=";
-    // "=" is harmless only after the first character: a leading word
-    // "A=b" would be taken as a variable assignment.
-    if (!word.empty() && word.find_first_not_of(safe) == std::string_view::npos && word.front() != '=' &&
-        word.find('=') == std::string_view::npos)
-        return std::string(word);
+    // No "=": a leading word "A=b" would be taken as a variable assignment.
+    constexpr std::string_view safe = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-.,/:@%+";
+    if (!word.empty() && word.find_first_not_of(safe) == std::string_view::npos) return std::string(word);
     std::string quoted = "'";
     for (char c : word) {
         if (c == '\'') quoted += "'\\''";

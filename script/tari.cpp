@@ -7,7 +7,6 @@ namespace {
 constexpr ScriptRow kRows[] = {
     // older tables may hold lower-case codes; the firm rows follow the list
     {5215, "UPDATE tara SET codtara = UPPER(codtara)"},
-    {5216, "UPDATE firma SET codtara = UPPER(codtara)"},
     // Greece is EL in the European Union
     {5217, "UPDATE tara SET codtara = 'EL' WHERE codtara = 'GR'"},
     // an older table that already has some countries gets the missing codes of the first part of the list
@@ -605,6 +604,8 @@ constexpr ScriptRow kRows[] = {
     {5809, "UPDATE tara SET dentara = 'Africa de Sud' WHERE codtara = 'ZA'"},
     {5810, "UPDATE tara SET dentara = 'Zambia' WHERE codtara = 'ZM'"},
     {5811, "UPDATE tara SET dentara = 'Zimbabwe' WHERE codtara = 'ZW'"},
+    // Ivory Coast under its Romanian name, like every other code of the list
+    {5812, "UPDATE tara SET dentara = 'Coasta de Fildes' WHERE codtara = 'CI'"},
     // drop placeholder entries outside the list
     {5813, "DELETE FROM tara WHERE length(dentara) <= 3 "},
     {5814, "UPDATE tara SET descreng = dentara where descreng is null"},

@@ -23,6 +23,7 @@ namespace testsupport {
 namespace {
 
 TestCluster* g_cluster = nullptr;
+int g_preferredPort = 0;
 
 // Several PostgreSQL versions may sit side by side; take the newest unless
 // VELANTRIX_PG_BIN names one.
@@ -61,6 +62,18 @@ int freePort() {
     if (fd >= 0) close(fd);
     if (!ok) throw std::runtime_error("cannot find a free port");
     return ntohs(address.sin_port);
+}
+
+// True when nobody listens on the port on 127.0.0.1 right now.
+bool portFree(int port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    const bool ok = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) close(fd);
+    return ok;
 }
 
 std::string quoteIdentifier(const std::string& name) {
@@ -103,6 +116,8 @@ Result runAsSuperuser(int port, const std::string& database, const std::string& 
 void shutdownAtExit() {
     if (g_cluster) g_cluster->shutdown();
 }
+
+void TestCluster::preferPort(int port) { g_preferredPort = port; }
 
 TestCluster& TestCluster::get() {
     static TestCluster* const instance = [] {
@@ -153,8 +168,9 @@ void TestCluster::initialise() {
 
     // The chosen port may be taken by someone else before the server binds it.
     for (int attempt = 0;; ++attempt) {
-        int port = freePort();
-        if (port == 5432) continue;
+        const bool preferred = attempt == 0 && g_preferredPort > 0 && portFree(g_preferredPort);
+        int port = preferred ? g_preferredPort : freePort();
+        if (port == 5432 && !preferred) continue;
         try {
             startOnPort(port);
             break;

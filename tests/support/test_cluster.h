@@ -24,6 +24,10 @@ public:
     // Starts the cluster on first use; throws std::runtime_error (with the
     // server's log) when it cannot be started.
     static TestCluster& get();
+    // Asks for the cluster on this port instead of a free one (call before
+    // the first get()); when the port is taken, a free port is used as usual.
+    // For tests of records that name a fixed port, such as the default 5432.
+    static void preferPort(int port);
 
     TestCluster(const TestCluster&) = delete;
     TestCluster& operator=(const TestCluster&) = delete;

@@ -1,2 +1,0 @@
--- The cash desk and cash register rows change no table that the application creates itself:
--- every table they alter is created by the script, so an older database needs nothing here.

@@ -1,3 +1,0 @@
--- The workshop service, print-shop and EDI rows change no table that the
--- application creates itself: every table they alter is created by the
--- update, so an older database needs nothing here.

@@ -1,3 +1,0 @@
--- The settings rows fill only tables that the update creates itself
--- (setaridiverse, setarialtele, proprietate, setariproprietati, formulare):
--- an older database needs nothing here.
