@@ -4,9 +4,13 @@
 #include <poll.h>
 
 #include <cerrno>
+#include <algorithm>
+#include <cctype>
 #include <chrono>
+#include <cstring>
 #include <deque>
 #include <string>
+#include <unordered_set>
 
 #include "engine/log_statements.h"
 #include "platform/db/database.h"
@@ -86,6 +90,8 @@ public:
         // 42P05: already prepared by an earlier pass over this connection.
         if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK && !(state && std::string(state) == "42P05"))
             throw db::DbError(PQresultErrorMessage(prepared.get()), state ? state : "");
+    }
+    void enter() {
         if (PQsetnonblocking(conn_, 1) != 0 || PQenterPipelineMode(conn_) != 1) fail(conn_);
     }
     ~PipelineSession() {
@@ -106,8 +112,37 @@ private:
 
 struct RowInFlight {
     std::size_t index;
-    bool failed = false;
+    bool sent;     // false: settled here, without the server
+    bool failed;
 };
+
+// The texts recorded before the pass. A row whose text is among them would
+// be refused at its record, so it is settled without a round trip: the
+// outcome is the same, and a pass of a new release then costs only its new rows.
+std::unordered_set<std::string> recordedTexts(PGconn* conn) {
+    std::unordered_set<std::string> texts;
+    Result result(PQexec(conn, "SELECT fraza FROM frazeupgrade"));
+    if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) return texts;  // then every row goes to the server
+    const int rows = PQntuples(result.get());
+    texts.reserve(static_cast<std::size_t>(rows));
+    for (int r = 0; r < rows; ++r)
+        if (!PQgetisnull(result.get(), r, 0)) texts.emplace(PQgetvalue(result.get(), r, 0), PQgetlength(result.get(), r, 0));
+    return texts;
+}
+
+// A statement that may remove records (the script's means to run a row
+// again) makes the texts read before the pass stale.
+bool mayRemoveRecords(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower.find("frazeupgrade") == std::string::npos) return false;
+    const std::size_t first = lower.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return false;
+    for (const char* verb : {"delete", "update", "truncate", "drop", "alter"})
+        if (lower.compare(first, std::strlen(verb), verb) == 0) return true;
+    return false;
+}
 
 }  // namespace
 
@@ -115,13 +150,32 @@ void runStatementsPipelined(db::Database& connection, const std::vector<std::str
                             const NotApplied& notApplied, const Progress& progress) {
     PipelineSession session(connection);
     PGconn* conn = session.conn();
+    std::unordered_set<std::string> recorded = recordedTexts(conn);
+    session.enter();
     ProgressThrottle throttle(progress, static_cast<int>(statements.size()));
     std::deque<RowInFlight> inFlight;
     std::size_t next = 0, done = 0;
     std::string text;
 
+    auto settle = [&](const RowInFlight& row) {
+        if (row.failed) notApplied(statements[row.index]);
+        throttle.update(static_cast<int>(++done));
+    };
+    // Rows settled here leave the queue as soon as every row before them has.
+    auto settleLocalRows = [&] {
+        while (!inFlight.empty() && !inFlight.front().sent) {
+            settle(inFlight.front());
+            inFlight.pop_front();
+        }
+    };
+
     auto send = [&](std::size_t i) {
         text.assign(statements[i]);
+        if (i > 0 && recorded.count(text)) {
+            inFlight.push_back({i, false, true});
+            return;
+        }
+        if (mayRemoveRecords(text)) recorded.clear();
         if (i > 0) {
             const char* values[1] = {text.c_str()};
             if (!PQsendQueryPrepared(conn, kRecordStatement, 1, values, nullptr, nullptr, 0)) fail(conn);
@@ -130,13 +184,14 @@ void runStatementsPipelined(db::Database& connection, const std::vector<std::str
         // The synchronisation point closes the row's implicit transaction:
         // record and statement commit together or roll back together.
         if (!PQpipelineSync(conn)) fail(conn);
-        inFlight.push_back({i});
+        inFlight.push_back({i, true, false});
     };
 
-    // Takes every result that has arrived; a row is complete at its
-    // synchronisation point.
+    // Takes every result that has arrived; a row sent to the server is
+    // complete at its synchronisation point.
     auto drain = [&] {
         bool lastWasNull = false;
+        settleLocalRows();
         while (!inFlight.empty() && !PQisBusy(conn)) {
             Result result(PQgetResult(conn));
             if (!result) {
@@ -147,9 +202,9 @@ void runStatementsPipelined(db::Database& connection, const std::vector<std::str
             lastWasNull = false;
             switch (PQresultStatus(result.get())) {
                 case PGRES_PIPELINE_SYNC:
-                    if (inFlight.front().failed) notApplied(statements[inFlight.front().index]);
+                    settle(inFlight.front());
                     inFlight.pop_front();
-                    throttle.update(static_cast<int>(++done));
+                    settleLocalRows();
                     break;
                 case PGRES_COMMAND_OK:
                 case PGRES_TUPLES_OK:

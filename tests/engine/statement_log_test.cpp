@@ -150,6 +150,21 @@ TEST_P(StatementLogTest, AConnectionLostMidPassEndsTheRunAndTheNextRunCompletesI
               (std::vector<std::string>{"N", "Y"}));
 }
 
+TEST_P(StatementLogTest, ARowThatRemovesARecordMakesThatRowRunAgainInTheSamePass) {
+    static const std::vector<std::string_view> script = {
+        "SELECT 1",
+        "CREATE TABLE r (n integer)",
+        "DELETE FROM frazeupgrade WHERE fraza = 'INSERT INTO r VALUES (1)'",
+        "INSERT INTO r VALUES (1)",
+    };
+    windows.utility.useStatements(script);
+    createCompany("RO1");
+    pass("RO1");
+    form.versiuneUpdateLL.SetCaption("Update la versiunea urmatoare");
+    pass("RO1");
+    EXPECT_EQ(value("RO1", "SELECT count(*) FROM r"), "2");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLoops, StatementLogTest,
                          ::testing::Values(engine::LoopMode::Pipeline, engine::LoopMode::OneByOne),
                          [](const auto& info) {

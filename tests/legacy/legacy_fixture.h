@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,7 +14,6 @@
 #include "companies/company_register.h"
 #include "platform/registry/registry.h"
 #include "tests/app/fake_application.h"
-#include "tests/app/main_window_fixture.h"
 #include "tests/support/temp_registry_store.h"
 
 namespace legacytest {
