@@ -37,7 +37,7 @@ void TForm1::actualizeazaVersiunea() {
         const std::string entry = bazaCB.Item(i);
         progresLL.SetCaption("Firma " + std::to_string(i + 1) + " din " + std::to_string(bazaCB.Count()) + ": " +
                              entry);
-        raporteazaProgres(0, 1);
+        progresPB.SetPosition(0);
 
         bazaDB.Close();
         bazaDB.Params.Delete(0);

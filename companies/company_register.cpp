@@ -12,12 +12,17 @@ namespace companies {
 
 namespace {
 
-void showE1() { ui::application().MessageBox("A aparut o eroare la citirea bazei de date! ", "Eroare 1", ui::MB_ICONERROR); }
-void showE2() { ui::application().MessageBox("A aparut o eroare la citirea bazei de date.", "Eroare 2", ui::MB_ICONERROR); }
-
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 }  // namespace
+
+void arataEroareE1() {
+    ui::application().MessageBox("A aparut o eroare la citirea bazei de date! ", "Eroare 1", ui::MB_ICONERROR);
+}
+
+void arataEroareE2() {
+    ui::application().MessageBox("A aparut o eroare la citirea bazei de date.", "Eroare 2", ui::MB_ICONERROR);
+}
 
 std::string inverseaza(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
 
@@ -45,7 +50,7 @@ std::string numeSursaDate(std::string_view entry) { return numeBaza(entry) + "PG
 void incarcaListaFirme(ui::ComboBox& list) {
     reg::Registry registry(reg::RootKey::ClassesRoot);
     if (!registry.OpenKey(kRegisterKey, true)) {
-        showE1();
+        arataEroareE1();
         return;
     }
     try {
@@ -58,7 +63,7 @@ void incarcaListaFirme(ui::ComboBox& list) {
         list.SetItems(entries);
         registry.CloseKey();
     } catch (const std::exception&) {
-        showE2();
+        arataEroareE2();
     }
     list.SetItemIndex(0);
 }
@@ -66,7 +71,7 @@ void incarcaListaFirme(ui::ComboBox& list) {
 std::string primaFirma() {
     reg::Registry registry(reg::RootKey::ClassesRoot);
     if (!registry.OpenKey(kRegisterKey, true)) {
-        showE1();
+        arataEroareE1();
         return "0";
     }
     try {
@@ -76,7 +81,7 @@ std::string primaFirma() {
         registry.CloseKey();
         return entry;
     } catch (const std::exception&) {
-        showE2();
+        arataEroareE2();
         return "0";
     }
 }

@@ -33,6 +33,11 @@ std::string numeSursaDate(std::string_view entry);
 // Reports a register failure with its own message box.
 void incarcaListaFirme(ui::ComboBox& list);
 
+// The register's two failure messages: the key could not be opened (E1),
+// or reading it failed once open (E2).
+void arataEroareE1();
+void arataEroareE2();
+
 // The entry of the register's first value, or "0" (after a message box)
 // when the register cannot be read or is empty.
 std::string primaFirma();

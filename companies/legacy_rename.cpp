@@ -31,14 +31,14 @@ std::string numeBazaRedenumita(std::string_view digits) {
 void stergeFirmaZero() {
     reg::Registry registry(reg::RootKey::ClassesRoot);
     if (!registry.OpenKey(kRegisterKey, true)) {
-        ui::application().MessageBox("A aparut o eroare la citirea bazei de date! ", "Eroare 1", ui::MB_ICONERROR);
+        arataEroareE1();
         return;
     }
     try {
         registry.DeleteValue(kZeroEntry);
         registry.CloseKey();
     } catch (const std::exception&) {
-        ui::application().MessageBox("A aparut o eroare la citirea bazei de date.", "Eroare 2", ui::MB_ICONERROR);
+        arataEroareE2();
     }
 }
 

@@ -48,7 +48,7 @@ void ConsoleApplication::printProgress(const std::string& label, int position, i
     // A terminal gets a line that updates itself; a log gets a line now and then.
     auto every = interactive_ ? std::chrono::milliseconds(200) : std::chrono::milliseconds(2000);
     if (!force && now - lastProgress_ < every) return;
-    if (max <= 1 && position == 0) return;
+    if (position == 0) return;
     lastProgress_ = now;
     int percent = max > 0 ? static_cast<int>(100LL * position / max) : 0;
     std::string text = label + "  " + std::to_string(position) + "/" + std::to_string(max) + " (" +

@@ -41,6 +41,10 @@ ConnPtr connect(const std::vector<std::pair<std::string, std::string>>& settings
     if (PQstatus(conn.get()) != CONNECTION_OK) throw errorFromVerboseConnect(PQerrorMessage(conn.get()));
 
     PQsetErrorVerbosity(conn.get(), PQERRORS_DEFAULT);
+    // Notices and warnings of the server (a grant on a sequence, an existing
+    // table skipped) are not the user's concern; libpq would print them on
+    // standard error.
+    PQsetNoticeProcessor(conn.get(), [](void*, const char*) {}, nullptr);
     return conn;
 }
 

@@ -150,8 +150,9 @@ TEST_F(FullScriptTest, TheRowsThatDoNotTakeEffectAreThosePredicted) {
 TEST_F(FullScriptTest, RowsThatTakeEffectHereThoughOnceTheyDidNot) {
     const std::set<std::string> texts = recorded();
     for (const auto& row : script::rowsInOrder())
-        if (row.number == 1384 || row.number == 5215 || row.number == 5216 || row.number == 5348 || row.number == 5602)
+        if (row.number == 1384 || row.number == 5215 || row.number == 5216 || row.number == 5348 || row.number == 5602) {
             EXPECT_TRUE(texts.count(std::string(row.text))) << "row " << row.number;
+        }
 }
 
 TEST_F(FullScriptTest, NoRowFailsForItsSyntaxOrItsLength) {
@@ -161,8 +162,11 @@ TEST_F(FullScriptTest, NoRowFailsForItsSyntaxOrItsLength) {
         if (row.number == 0 || texts.count(text)) continue;
         EXPECT_NE(errorOf(text, true), "54000") << "row " << row.number << " is too long to be recorded";
         const std::string state = errorOf(text, false);
-        if (row.number == 581) EXPECT_EQ(state, "42601");
-        else EXPECT_NE(state, "42601") << "row " << row.number << " has a syntax error";
+        if (row.number == 581) {
+            EXPECT_EQ(state, "42601");
+        } else {
+            EXPECT_NE(state, "42601") << "row " << row.number << " has a syntax error";
+        }
     }
 }
 
@@ -191,8 +195,9 @@ TEST_F(FullScriptTest, TheSecondPassAppliesOnlyTheRowsThatWaitedForIt) {
 TEST_F(FullScriptTest, BothSchemaWideGrantPairsTakeEffect) {
     const std::set<std::string> texts = recorded();
     for (const auto& row : script::rowsInOrder())
-        if (row.number == 5961 || row.number == 5962 || row.number == 6138 || row.number == 6139)
+        if (row.number == 5961 || row.number == 5962 || row.number == 6138 || row.number == 6139) {
             EXPECT_TRUE(texts.count(std::string(row.text))) << "row " << row.number;
+        }
     EXPECT_EQ(testsupport::TestCluster::get().query(
                   kDatabase, "SELECT has_table_privilege('public', 'setariferestre', 'SELECT')::text")[0][0],
               "true");
