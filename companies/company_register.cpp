@@ -24,7 +24,21 @@ void arataEroareE2() {
     ui::application().MessageBox("A aparut o eroare la citirea bazei de date.", "Eroare 2", ui::MB_ICONERROR);
 }
 
-std::string inverseaza(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
+std::string inverseaza(std::string_view text) {
+    // Character by character: a character written in several bytes (the
+    // store is UTF-8) keeps its bytes in order.
+    std::string result;
+    result.reserve(text.size());
+    std::size_t end = text.size();
+    while (end > 0) {
+        std::size_t start = end - 1;
+        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80 && end - start < 4) --start;
+        if ((static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) start = end - 1;  // not UTF-8: byte by byte
+        result.append(text.substr(start, end - start));
+        end = start;
+    }
+    return result;
+}
 
 std::string trim(std::string_view text) {
     std::size_t first = 0, last = text.size();

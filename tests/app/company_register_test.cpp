@@ -19,6 +19,8 @@ TEST(CompanyDigits, FollowTheNamingRule) {
     EXPECT_EQ(companies::numeSursaDate(" RO5 "), "db5PGSQLDSN");
     EXPECT_EQ(companies::inverseaza("654321OR"), "RO123456");
     EXPECT_EQ(companies::inverseaza(""), "");
+    EXPECT_EQ(companies::inverseaza("9ȘOR"), "ROȘ9");
+    EXPECT_EQ(companies::inverseaza(companies::inverseaza("Întreprindere ăâîșț 7")), "Întreprindere ăâîșț 7");
 }
 
 using CompanyRegisterTest = MainWindowTest;
@@ -42,6 +44,20 @@ TEST_F(CompanyRegisterTest, FillingSortsWithoutRegardToCaseKeepsDuplicatesAndSki
     // The list keeps duplicates, each after its equals.
     form.bazaCB.Add("ro4");
     EXPECT_EQ(form.bazaCB.Items(), (std::vector<std::string>{" RO5 ", "RO111", "RO123456", "RO4", "ro4", "ro5"}));
+}
+
+TEST_F(CompanyRegisterTest, EntriesWithQuotesSemicolonsAndNonAsciiCharactersArriveIntact) {
+    const std::vector<std::string> entries = {"RO\"12\"", "RO1; DROP DATABASE db2", "Firma Ștefan 44", "RO\\5=x"};
+    writeRegister(entries);
+    companies::incarcaListaFirme(form.bazaCB);
+    std::vector<std::string> sorted = entries;
+    std::sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return std::tolower(x) < std::tolower(y); });
+    });
+    EXPECT_EQ(form.bazaCB.Items(), sorted);
+    EXPECT_EQ(companies::cifreFirma("Firma Ștefan 44"), "44");
+    EXPECT_TRUE(app.boxes.empty());
 }
 
 TEST_F(CompanyRegisterTest, EmptyRegisterGivesAnEmptyListAndPrimaFirmaE2) {

@@ -208,7 +208,16 @@ TEST_F(FullScriptTest, ReferenceDataOtherRowsRelyOnIsThere) {
     EXPECT_EQ(cluster.query(kDatabase, "SELECT string_agg(idcotatva || '=' || cotatva::int, ' ' ORDER BY idcotatva) "
                                        "FROM cotatva WHERE idcotatva <= 4")[0][0],
               "1=19 2=0 3=9 4=24");
-    EXPECT_EQ(cluster.query(kDatabase, "SELECT count(*) FROM logversiuni")[0][0] != "0", true);
+    EXPECT_EQ(cluster.query(kDatabase, "SELECT string_agg(idoperatiune || '=' || operatiune, ' ' ORDER BY "
+                                       "idoperatiune) FROM operatiune WHERE idoperatiune <= 2")[0][0],
+              "1=INCASARE 2=PLATA");
+    EXPECT_EQ(cluster.query(kDatabase, "SELECT string_agg(idtipmiscare::text, ' ' ORDER BY idtipmiscare) FROM "
+                                       "tipmiscare")[0][0],
+              "1 2");
+    // The version history, with the notes that hold a line break.
+    EXPECT_EQ(cluster.query(kDatabase, "SELECT count(*) FROM logversiuni WHERE descriere LIKE '%' || chr(13) || "
+                                       "chr(10) || '%'")[0][0],
+              "3");
 }
 
 TEST_F(FullScriptTest, TheTableDefinitionFunctionWritesATablesCreateStatement) {

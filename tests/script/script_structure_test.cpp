@@ -8,7 +8,11 @@
 #include <set>
 #include <sstream>
 
+#include <filesystem>
+#include <fstream>
+
 #include "app/windows.h"
+#include "platform/system/system.h"
 #include "script/builder.h"
 #include "script/sections.h"
 #include "script/statistics.h"
@@ -97,6 +101,36 @@ TEST(ScriptStructure, BuildingTwiceGivesTheSameListOfReferences) {
         EXPECT_EQ(holder.listaFraze[i], first[i]);
         EXPECT_EQ(holder.listaFraze[i].data(), first[i].data());  // references, not copies
     }
+}
+
+// Every line of the listing is one row, and its text comes back exactly.
+TEST(ScriptTool, ListingRestoresEveryText) {
+    const auto file = std::filesystem::temp_directory_path() / ("velantrix-list-" + std::to_string(getpid()));
+    sys::RunOptions options;
+    options.standardOutput = file;
+    ASSERT_EQ(sys::run({SCRIPT_TOOL, "--list"}, options).exitStatus, 0);
+    std::ifstream in(file);
+    std::string line;
+    std::size_t i = 0;
+    const auto& rows = script::rowsInOrder();
+    while (std::getline(in, line)) {
+        ASSERT_LT(i, rows.size());
+        const std::size_t tab = line.find('\t');
+        EXPECT_EQ(line.substr(0, tab), std::to_string(rows[i].number));
+        std::string text;
+        for (std::size_t k = tab + 1; k < line.size(); ++k) {
+            if (line[k] != '\\') {
+                text += line[k];
+                continue;
+            }
+            const char e = line[++k];
+            text += e == 't' ? '\t' : e == 'r' ? '\r' : e == 'n' ? '\n' : e;
+        }
+        EXPECT_EQ(text, rows[i].text) << "row " << rows[i].number;
+        ++i;
+    }
+    EXPECT_EQ(i, rows.size());
+    std::filesystem::remove(file);
 }
 
 // FNV-1a over every row number and text: changes whenever any text changes.
