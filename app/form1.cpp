@@ -35,13 +35,12 @@ void hideAndDisable(ui::Control& control) {
 
 }  // namespace
 
-TForm1::TForm1() : ui::Form("Form1", "Update Velantrix") {
+TForm1::TForm1() : ui::Form("Form1", "Update Velantrix", ui::Font{"MS Sans Serif", -11, true, ui::kNavy}) {
     clientWidth = 544;
     clientHeight = 452;
     borderStyle = ui::BorderStyle::Single;
     minimizeBox = maximizeBox = false;
     centred = true;
-    font = ui::Font{"MS Sans Serif", -11, true, ui::kNavy};
 
     bazaDB.SetDatabaseName(kConnectionName);
     bazaDB.DriverName = "PostgreSQL ANSI";

@@ -29,11 +29,11 @@ void TutilityFM::useStatements(std::vector<std::string_view> statements) {
     ownStatements_ = true;
 }
 
-TstatusUpdateFM::TstatusUpdateFM() : ui::Form("statusUpdateFM", "Status update baze de date") {
+TstatusUpdateFM::TstatusUpdateFM()
+    : ui::Form("statusUpdateFM", "Status update baze de date", ui::Font{"Tahoma", -11, false, 0}) {
     clientWidth = 651;
     clientHeight = 338;
     autoScroll = true;
-    font = ui::Font{"Tahoma", -11, false, 0};
     statusUpdateMM.align = ui::Align::Client;
     statusUpdateMM.Lines.Add("statusUpdateMM");
 }

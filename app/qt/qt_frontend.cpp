@@ -90,10 +90,12 @@ void FormView::build() {
 }
 
 void FormView::applyCommon(ui::Control& control, QWidget* widget) {
-    if (control.font.name != form_.font.name || control.font.height != form_.font.height ||
-        control.font.bold != form_.font.bold)
+    // Qt passes fonts and colours down to children; set only what differs.
+    const ui::Font& inherited = control.Parent() ? control.Parent()->font : form_.font;
+    if (control.font.name != inherited.name || control.font.height != inherited.height ||
+        control.font.bold != inherited.bold)
         widget->setFont(toFont(control.font));
-    if (control.font.color != form_.font.color) setTextColor(widget, control.font.color);
+    if (control.font.color != inherited.color) setTextColor(widget, control.font.color);
     if (!control.hint.empty()) widget->setToolTip(QString::fromStdString(control.hint));
     auto sync = [this, &control, widget] {
         widget->setEnabled(control.Enabled());
@@ -248,7 +250,14 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-QtApplication::QtApplication() { ui::setApplication(this); }
+QtApplication::QtApplication() {
+    ui::setApplication(this);
+    // The windows are laid out for the narrow Windows dialog font; where it
+    // is missing, the closest narrow faces keep the captions within their places.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                                QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
+}
 
 QtApplication::~QtApplication() { ui::setApplication(nullptr); }
 

@@ -8,6 +8,8 @@
 namespace ui {
 
 Control::Control(std::string name, Control* parent) : name_(std::move(name)), parent_(parent) {
+    // A control starts with its parent's font, as the platform's controls do.
+    if (parent) font = parent->font;
     if (Form* form = parent ? parent->OwnerForm() : nullptr) form->adopt(this);
 }
 

@@ -25,6 +25,7 @@ struct Font {
     int height = -11;  // negative: character height in pixels
     bool bold = false;
     unsigned color = 0x000000;  // 0xRRGGBB
+    bool operator==(const Font&) const = default;
 };
 
 constexpr unsigned kNavy = 0x000080;
@@ -52,7 +53,7 @@ public:
 
     Bounds bounds;
     Align align = Align::None;
-    Font font;
+    Font font;  // the parent's, unless the control sets its own
     bool wordWrap = false;
     std::string hint;
 

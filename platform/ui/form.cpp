@@ -4,7 +4,10 @@
 
 namespace ui {
 
-Form::Form(std::string name, std::string caption) : Control(std::move(name), nullptr), caption_(std::move(caption)) {}
+Form::Form(std::string name, std::string caption, Font font)
+    : Control(std::move(name), nullptr), caption_(std::move(caption)) {
+    this->font = std::move(font);
+}
 
 void Form::SetActiveControl(Control* control) {
     if (activeControl_ == control) return;

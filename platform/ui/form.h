@@ -14,7 +14,8 @@ enum class BorderStyle { Sizeable, Single, Dialog };
 // events; showing, modal showing and closing go through the application.
 class Form : public Control {
 public:
-    Form(std::string name, std::string caption);
+    // The font is given here, so that the controls, made after it, start with it.
+    Form(std::string name, std::string caption, Font font = Font{});
 
     const std::string& Caption() const { return caption_; }
     int clientWidth = 0, clientHeight = 0;

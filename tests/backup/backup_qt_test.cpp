@@ -52,6 +52,7 @@ protected:
             if (modal && modal->windowTitle() != "Backup baza de date") {
                 poll->stop();
                 poll->deleteLater();
+                fprintf(stderr, "DBG found %s\n", modal->metaObject()->className());
                 answer(modal);
             }
         });
@@ -136,7 +137,9 @@ TEST_F(QtBackupDialog, AClickInThePathBoxPicksTheToolWithTheFileDialog) {
             filter = files->selectedNameFilter().toStdString();
             files->setDirectory(QString::fromStdString(tools.path().string()));
             files->selectFile(QString::fromStdString(tool.string()));
-            static_cast<QDialog*>(files)->accept();  // public there, protected here
+            fprintf(stderr, "DBG class=%s title=%s sel=%s\n", modal->metaObject()->className(), qPrintable(modal->windowTitle()), qPrintable(files->selectedFiles().join("|")));
+            static_cast<QDialog*>(files)->accept();
+            fprintf(stderr, "DBG after accept visible=%d\n", (int)files->isVisible());  // public there, protected here
         });
         click();
         EXPECT_EQ(filter, "dump file (pg_dump)");
