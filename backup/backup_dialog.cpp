@@ -148,11 +148,11 @@ std::vector<std::string> terminalCommand(const std::string& terminal, const std:
 
 }  // namespace
 
-TbackupDatabaseFM::TbackupDatabaseFM() : ui::Form("backupDatabaseFM", "Backup baza de date") {
+TbackupDatabaseFM::TbackupDatabaseFM()
+    : ui::Form("backupDatabaseFM", "Backup baza de date", ui::Font{"MS Sans Serif", -11, true, ui::kNavy}) {
     clientWidth = 833;
     clientHeight = 529;
     centred = true;
-    font = ui::Font{"MS Sans Serif", -11, true, ui::kNavy};
 
     Label1.bounds = {16, 12, 0, 0};
     caleFisierDumpEB.bounds = {16, 32, 801, 21};

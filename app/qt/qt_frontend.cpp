@@ -259,7 +259,15 @@ QtApplication::QtApplication() {
                                 QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
 }
 
-QtApplication::~QtApplication() { ui::setApplication(nullptr); }
+QtApplication::~QtApplication() {
+    // The views go first, and with them their event filters; then the windows,
+    // which nothing else owns.
+    std::vector<QWidget*> windows;
+    for (auto& [form, view] : views_) windows.push_back(view->window());
+    views_.clear();
+    for (QWidget* window : windows) delete window;
+    ui::setApplication(nullptr);
+}
 
 int QtApplication::MessageBox(const std::string& text, const std::string& caption, int flags) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

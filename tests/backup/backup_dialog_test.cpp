@@ -35,6 +35,14 @@ TEST_F(BackupTest, StartsWithItsComponentsAndStates) {
     EXPECT_EQ(dialog.BitBtn2.Caption(), "IESIRE");
     EXPECT_EQ(dialog.OpenDialog1.filterDescription, "dump file");
     EXPECT_EQ(dialog.OpenDialog1.filterPattern, "pg_dump");
+    EXPECT_EQ(dialog.font, (ui::Font{"MS Sans Serif", -11, true, ui::kNavy}));
+    EXPECT_EQ(dialog.Label1.font, dialog.font);
+    EXPECT_EQ(dialog.bazaCB.font, (ui::Font{"MS Sans Serif", -11, false, ui::kNavy}));
+    EXPECT_EQ(dialog.Label3.font, (ui::Font{"MS Sans Serif", -11, true, ui::kRed}));
+    EXPECT_TRUE(dialog.Label3.wordWrap);
+    EXPECT_EQ(dialog.rezultatMM.font, (ui::Font{"MS Sans Serif", -11, true, ui::kRed}));
+    EXPECT_TRUE(dialog.rezultatMM.verticalScrollBar);
+    EXPECT_FALSE(dialog.rezultatMM.wordWrap);
     EXPECT_TRUE(dialog.rezultatMM.readOnly);
     EXPECT_TRUE(dialog.rezultatMM.Lines.lines().empty());
     EXPECT_FALSE(dialog.cmdBB.Visible());
