@@ -1,5 +1,9 @@
 // velantrix-update: brings every company database of this workstation to the
 // schema and reference data of this release.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <algorithm>
 #include <cstdlib>
@@ -47,10 +51,27 @@ constexpr const char* kUsage =
     "Environment: VELANTRIX_REGISTRY names the registry store folder,\n"
     "VELANTRIX_SYSTEM_DIR the folder of the system's registration tool.\n";
 
+// A local X display (":0", ":1.0") whose server socket is gone is no
+// display: the window toolkit would abort instead of running on the console.
+bool localXServerReachable(const std::string& display) {
+    if (display.empty() || display[0] != ':') return true;  // remote or unusual: let the toolkit decide
+    const std::string number = display.substr(1, display.find('.') - 1);
+    const std::string socketPath = "/tmp/.X11-unix/X" + number;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0) return true;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    const bool reachable = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return reachable;
+}
+
 bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         if (const char* value = std::getenv(name); value && *value) return true;
-    return false;
+    const char* display = std::getenv("DISPLAY");
+    return display && *display && localXServerReachable(display);
 }
 
 int runWindowed(int argc, char** argv) {
