@@ -19,18 +19,12 @@
 #include "engine/statement_log.h"
 #include "platform/system/system.h"
 #include "tests/app/fake_application.h"
+#include "tests/support/files.h"
 #include "tests/support/test_cluster.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class Bench {
 public:
@@ -39,7 +33,7 @@ public:
     void freshDatabase() {
         cluster_.dropDatabase(kDatabase);
         cluster_.createDatabase(kDatabase);
-        cluster_.execute(kDatabase, "SET ROLE demo; " + readFile(OLDER_TABLES_SQL) +
+        cluster_.execute(kDatabase, "SET ROLE demo; " + testsupport::readFile(OLDER_TABLES_SQL) +
                                         "; CREATE TABLE frazeupgrade (fraza text, moment TIMESTAMP NOT NULL DEFAULT "
                                         "current_timestamp, UNIQUE (fraza))");
         testsupport::writeDataSource(companies::numeSursaDate(kEntry), kDatabase);

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <cstring>
 #include <deque>
 #include <string>
 #include <unordered_set>
@@ -45,6 +44,7 @@ void runStatementsOneByOne(db::Database& connection, const std::vector<std::stri
                            const NotApplied& notApplied, const Progress& progress) {
     db::Query record, statement;
     record.SetDatabaseName(connection.DatabaseName());
+    record.SetSQL(sql::kRecord);
     statement.SetDatabaseName(connection.DatabaseName());
     ProgressThrottle throttle(progress, static_cast<int>(statements.size()));
     for (std::size_t i = 0; i < statements.size(); ++i) {
@@ -52,7 +52,6 @@ void runStatementsOneByOne(db::Database& connection, const std::vector<std::stri
         try {
             connection.StartTransaction();
             if (i > 0) {
-                record.SetSQL(sql::kRecord);
                 record.ParamByName("pfraza").SetAsString(text);
                 record.ExecSQL();
             }
@@ -133,14 +132,18 @@ std::unordered_set<std::string> recordedTexts(PGconn* conn) {
 // A statement that may remove records (the script's means to run a row
 // again) makes the texts read before the pass stale.
 bool mayRemoveRecords(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower.find("frazeupgrade") == std::string::npos) return false;
-    const std::size_t first = lower.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return false;
-    for (const char* verb : {"delete", "update", "truncate", "drop", "alter"})
-        if (lower.compare(first, std::strlen(verb), verb) == 0) return true;
+    auto sameLetter = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    auto startsWith = [&](std::string_view word, std::size_t at) {
+        return text.size() - at >= word.size() && std::equal(word.begin(), word.end(), text.begin() + at, sameLetter);
+    };
+    constexpr std::string_view table = "frazeupgrade";
+    if (std::search(text.begin(), text.end(), table.begin(), table.end(), sameLetter) == text.end()) return false;
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return false;
+    for (std::string_view verb : {"delete", "update", "truncate", "drop", "alter"})
+        if (startsWith(verb, first)) return true;
     return false;
 }
 
@@ -175,7 +178,7 @@ void runStatementsPipelined(db::Database& connection, const std::vector<std::str
             inFlight.push_back({i, false, true});
             return;
         }
-        if (mayRemoveRecords(text)) recorded.clear();
+        if (!recorded.empty() && mayRemoveRecords(text)) recorded.clear();
         if (i > 0) {
             const char* values[1] = {text.c_str()};
             if (!PQsendQueryPrepared(conn, kRecordStatement, 1, values, nullptr, nullptr, 0)) fail(conn);

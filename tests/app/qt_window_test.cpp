@@ -10,18 +10,13 @@
 
 #include "app/qt/qt_frontend.h"
 #include "tests/app/main_window_fixture.h"
+#include "tests/support/qt_offscreen.h"
 
 namespace {
 
 class QtWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "qt_window_test";
-        static char* argv[] = {name, nullptr};
-        static QApplication qapp(argc, argv);
-    }
+    static void SetUpTestSuite() { testsupport::startOffscreenQt(); }
 
     // Runs the window to one of its end states and saves what it shows.
     QWidget* runAndCapture(const std::vector<std::string>& companies, const std::set<std::string>& failing,

@@ -13,6 +13,7 @@
 
 #include "backup/backup_dialog.h"
 #include "tests/app/main_window_fixture.h"
+#include "tests/support/files.h"
 #include "tests/support/test_cluster.h"
 
 namespace backuptest {
@@ -70,12 +71,7 @@ private:
     fs::path path_;
 };
 
-inline std::string readFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testsupport::readFile;
 
 inline std::vector<std::string> readLines(const fs::path& file) {
     std::ifstream in(file);

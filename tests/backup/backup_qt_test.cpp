@@ -14,22 +14,14 @@
 
 #include "app/qt/qt_frontend.h"
 #include "tests/backup/backup_fixture.h"
+#include "tests/support/qt_offscreen.h"
 
 namespace backuptest {
 namespace {
 
 class QtBackupDialog : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "backup_tests";
-        static char* argv[] = {name, nullptr};
-        // Never destroyed: the front end's windows outlive the tests, and
-        // destroying them at exit, after Qt's own statics, crashes.
-        static QApplication* qapp = new QApplication(argc, argv);
-        (void)qapp;
-    }
+    static void SetUpTestSuite() { testsupport::startOffscreenQt(); }
 
     // Runs `inside` while the dialog is shown modally, then closes it with
     // its exit button.

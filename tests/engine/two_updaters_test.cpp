@@ -7,15 +7,11 @@
 #include <thread>
 
 #include "platform/system/system.h"
+#include "tests/support/files.h"
 #include "platform/registry/registry.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {
-
-std::string readAll(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
 
 TEST_F(EngineTest, TwoUpdatersAtOnceMakeOnePass) {
     createCompany("RO4242");
@@ -40,7 +36,7 @@ TEST_F(EngineTest, TwoUpdatersAtOnceMakeOnePass) {
 
     EXPECT_EQ(status[0], 0);
     EXPECT_EQ(status[1], 0);
-    const std::string reports = readAll(folder / "out0") + readAll(folder / "out1");
+    const std::string reports = testsupport::readFile(folder / "out0") + testsupport::readFile(folder / "out1");
     std::size_t refusals = 0;
     for (std::size_t at = 0; (at = reports.find("UPDATE a fost deja efectuat pentru RO4242", at)) != std::string::npos; ++at)
         ++refusals;

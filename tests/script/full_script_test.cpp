@@ -14,6 +14,7 @@
 #include "companies/company_register.h"
 #include "script/builder.h"
 #include "tests/app/fake_application.h"
+#include "tests/support/files.h"
 #include "tests/support/test_cluster.h"
 
 namespace {
@@ -50,13 +51,6 @@ const std::map<int, std::string>& expectedFailures() {
     return rows;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 class FullScriptTest : public ::testing::Test {
 protected:
     static constexpr const char* kEntry = "RO9990001";
@@ -66,7 +60,7 @@ protected:
         auto& cluster = testsupport::TestCluster::get();
         cluster.dropDatabase(kDatabase);
         cluster.createDatabase(kDatabase);
-        cluster.execute(kDatabase, "SET ROLE demo; " + readFile(OLDER_TABLES_SQL) +
+        cluster.execute(kDatabase, "SET ROLE demo; " + testsupport::readFile(OLDER_TABLES_SQL) +
                                        "; CREATE TABLE frazeupgrade (fraza text, moment TIMESTAMP NOT NULL DEFAULT "
                                        "current_timestamp, UNIQUE (fraza))");
         store = new testsupport::TempRegistryStore;

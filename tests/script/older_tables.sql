@@ -156,35 +156,17 @@ CREATE TABLE IF NOT EXISTS um ();
 -- Reference rows that every older company database already holds and that
 -- the migration script updates or relies on: the invoice ("F") and delivery
 -- note ("AE") document types, the invoice kinds "FS" and "FM", and payment
--- modes 1 to 4 (2 is cash, 1, 3 and 4 go through the bank). The tables are
--- shaped again here, idempotently, so that this fragment stands on its own.
-
-CREATE TABLE IF NOT EXISTS tipdoc ();
-ALTER TABLE tipdoc ADD COLUMN IF NOT EXISTS tipdoc VARCHAR(3);
-ALTER TABLE tipdoc ADD COLUMN IF NOT EXISTS descrtipdoc VARCHAR(30);
-CREATE UNIQUE INDEX IF NOT EXISTS tipdoc_tipdoc_key ON tipdoc (tipdoc);
+-- modes 1 to 4 (2 is cash, 1, 3 and 4 go through the bank).
 
 INSERT INTO tipdoc (tipdoc, descrtipdoc)
     SELECT 'F', 'Factura' WHERE NOT EXISTS (SELECT 1 FROM tipdoc WHERE tipdoc = 'F');
 INSERT INTO tipdoc (tipdoc, descrtipdoc)
     SELECT 'AE', 'Aviz de insotire' WHERE NOT EXISTS (SELECT 1 FROM tipdoc WHERE tipdoc = 'AE');
 
-CREATE TABLE IF NOT EXISTS tipfactura ();
-ALTER TABLE tipfactura ADD COLUMN IF NOT EXISTS tipfactura VARCHAR(3);
-ALTER TABLE tipfactura ADD COLUMN IF NOT EXISTS descrtipfact VARCHAR(30);
-ALTER TABLE tipfactura ADD COLUMN IF NOT EXISTS flag INTEGER;
-ALTER TABLE tipfactura ADD COLUMN IF NOT EXISTS tipdoc VARCHAR(3);
-CREATE UNIQUE INDEX IF NOT EXISTS tipfactura_tipfactura_key ON tipfactura (tipfactura);
-
 INSERT INTO tipfactura (tipfactura, descrtipfact, flag, tipdoc)
     SELECT 'FS', 'Factura simpla', 0, 'F' WHERE NOT EXISTS (SELECT 1 FROM tipfactura WHERE tipfactura = 'FS');
 INSERT INTO tipfactura (tipfactura, descrtipfact, flag, tipdoc)
     SELECT 'FM', 'Factura multipla', 0, 'F' WHERE NOT EXISTS (SELECT 1 FROM tipfactura WHERE tipfactura = 'FM');
-
-CREATE TABLE IF NOT EXISTS modplata ();
-ALTER TABLE modplata ADD COLUMN IF NOT EXISTS codmodplata INTEGER;
-ALTER TABLE modplata ADD COLUMN IF NOT EXISTS descmodplata VARCHAR(50);
-CREATE UNIQUE INDEX IF NOT EXISTS modplata_codmodplata_key ON modplata (codmodplata);
 
 INSERT INTO modplata (codmodplata, descmodplata)
     SELECT 1, 'ORDIN DE PLATA' WHERE NOT EXISTS (SELECT 1 FROM modplata WHERE codmodplata = 1);
@@ -197,16 +179,13 @@ INSERT INTO modplata (codmodplata, descmodplata)
 
 -- Older company databases already hold these tables; the country, county and
 -- unit code rows update them in place, so give them the columns those rows name.
-CREATE TABLE IF NOT EXISTS tara ();
 ALTER TABLE tara ADD COLUMN IF NOT EXISTS codtara varchar(5);
 ALTER TABLE tara ADD COLUMN IF NOT EXISTS dentara varchar(100);
 ALTER TABLE tara ADD COLUMN IF NOT EXISTS descreng varchar(100);
 
-CREATE TABLE IF NOT EXISTS judet ();
 ALTER TABLE judet ADD COLUMN IF NOT EXISTS denjudet varchar(50);
 ALTER TABLE judet ADD COLUMN IF NOT EXISTS codjudet varchar(5);
 
-CREATE TABLE IF NOT EXISTS um ();
 ALTER TABLE um ADD COLUMN IF NOT EXISTS um varchar(10);
 
 -- Older company databases: the columns of the application's own tables that
@@ -216,33 +195,26 @@ ALTER TABLE um ADD COLUMN IF NOT EXISTS um varchar(10);
 -- that row would find them already there.
 
 -- Invoices still carrying the old currency code LEI.
-CREATE TABLE IF NOT EXISTS factura ();
 ALTER TABLE factura ADD COLUMN IF NOT EXISTS codvaluta VARCHAR(3);
 
 -- Warehouse prices are completed from the product catalogue by product id.
-CREATE TABLE IF NOT EXISTS nomenclator ();
 ALTER TABLE nomenclator ADD COLUMN IF NOT EXISTS idreper INTEGER;
-CREATE TABLE IF NOT EXISTS gest_nom ();
 ALTER TABLE gest_nom ADD COLUMN IF NOT EXISTS idreper INTEGER;
 
 -- Document remarks and the employee who wrote the document.
-CREATE TABLE IF NOT EXISTS doc ();
 ALTER TABLE doc ADD COLUMN IF NOT EXISTS obsnir VARCHAR(250);
 ALTER TABLE doc ADD COLUMN IF NOT EXISTS idang INTEGER;
 
 -- Dispatch records: their document and delegate.
-CREATE TABLE IF NOT EXISTS expediere ();
 ALTER TABLE expediere ADD COLUMN IF NOT EXISTS iddoc INTEGER;
 ALTER TABLE expediere ADD COLUMN IF NOT EXISTS iddelegat INTEGER;
 
 -- The issuer's default bank account is the one marked implicit, not closed.
-CREATE TABLE IF NOT EXISTS emicontbanca ();
 ALTER TABLE emicontbanca ADD COLUMN IF NOT EXISTS idemicontbanca INTEGER;
 ALTER TABLE emicontbanca ADD COLUMN IF NOT EXISTS enddate DATE;
 ALTER TABLE emicontbanca ADD COLUMN IF NOT EXISTS implicit INTEGER;
 
 -- Document series: root, year and invoice kind identify a series.
-CREATE TABLE IF NOT EXISTS seriedoc ();
 ALTER TABLE seriedoc ADD COLUMN IF NOT EXISTS radacinaserie VARCHAR(10);
 ALTER TABLE seriedoc ADD COLUMN IF NOT EXISTS anul INTEGER;
 ALTER TABLE seriedoc ADD COLUMN IF NOT EXISTS tipfactura VARCHAR(3);
@@ -253,7 +225,6 @@ ALTER TABLE dreptprog ADD COLUMN IF NOT EXISTS idang INTEGER;
 ALTER TABLE dreptprog ADD COLUMN IF NOT EXISTS username VARCHAR(20);
 
 -- Country and county codes of the firms.
-CREATE TABLE IF NOT EXISTS firma ();
 ALTER TABLE firma ADD COLUMN IF NOT EXISTS codtara CHAR(2);
 ALTER TABLE firma ADD COLUMN IF NOT EXISTS codjudet CHAR(2);
 

@@ -1,5 +1,7 @@
 #include "tests/support/test_cluster.h"
 
+#include "tests/support/files.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <pwd.h>
@@ -80,13 +82,6 @@ std::string quoteIdentifier(const std::string& name) {
     std::string quoted = "\"";
     for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 struct ConnCloser {
